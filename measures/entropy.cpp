@@ -15,8 +15,11 @@ float X(const CellTable& x, std::string_view cellCode) { return x[CellIndex(cell
 ProbabilityTable BuildProbabilityTable(const CellTable& x)
 {
     // Each partial sum is rounded to single, so the order decides N for large counts.
-    const float total = ((((((X(x, "010") + X(x, "001")) + X(x, "100")) + X(x, "011")) +
-                           X(x, "110")) + X(x, "101")) + X(x, "111")) + X(x, "000");
+    const float total =
+        ((((((X(x, "010") + X(x, "001")) + X(x, "100")) + X(x, "011")) + X(x, "110")) +
+          X(x, "101")) +
+         X(x, "111")) +
+        X(x, "000");
     if (!std::isfinite(total)) {
         throw RunError(ErrorKind::Overflow,
                        "Overflow: the total of the entries is beyond the single-precision range.");
@@ -57,12 +60,12 @@ double ComputeT(const ProbabilityTable& p)
     // Margin sums are singles, grouped and ordered as written.
     const double hABC = EntropyBits(
         {q("010"), q("001"), q("100"), q("011"), q("110"), q("101"), q("111"), q("000")});
-    const double hBC = EntropyBits({q("010") + q("110"), q("001") + q("101"),
-                                    q("011") + q("111"), q("100") + q("000")});
-    const double hAB = EntropyBits({q("010") + q("011"), q("100") + q("101"),
-                                    q("110") + q("111"), q("001") + q("000")});
-    const double hAC = EntropyBits({q("001") + q("011"), q("100") + q("110"),
-                                    q("101") + q("111"), q("010") + q("000")});
+    const double hBC = EntropyBits(
+        {q("010") + q("110"), q("001") + q("101"), q("011") + q("111"), q("100") + q("000")});
+    const double hAB = EntropyBits(
+        {q("010") + q("011"), q("100") + q("101"), q("110") + q("111"), q("001") + q("000")});
+    const double hAC = EntropyBits(
+        {q("001") + q("011"), q("100") + q("110"), q("101") + q("111"), q("010") + q("000")});
     const double hB = EntropyBits({((q("001") + q("100")) + q("101")) + q("000"),
                                    ((q("010") + q("011")) + q("110")) + q("111")});
     const double hC = EntropyBits({((q("010") + q("100")) + q("110")) + q("000"),
