@@ -34,13 +34,15 @@ std::array<double, 4> ObservedSums(const Column& observed, const PhasePairs& pai
 }
 
 // One phase: scales each pair of previous estimates to its observed margin. A pair whose
-// estimates add up to zero or less is left as it is.
-Column FitPhase(const Column& previous, const PhasePairs& pairs,
-                const std::array<double, 4>& observedSums)
+// estimates add up to zero or less is left as it is. The pairs are compile-time constants so
+// that a pass compiles to straight-line code.
+template <const PhasePairs& kPairs>
+Column FitPhase(const Column& previous, const std::array<double, 4>& observedSums)
 {
     Column estimate = previous;
+#pragma GCC unroll 4
     for (int k = 0; k < 4; ++k) {
-        const auto [i, j] = pairs[k];
+        const auto [i, j] = kPairs[k];
         const double divisor = previous[j] + previous[i];
         if (divisor > 0.0) {
             estimate[i] = (observedSums[k] * previous[i]) / divisor;
@@ -72,9 +74,8 @@ void ThrowIfFaulted(const char* where)
 
 FitTable FitPairwiseModel(const ProbabilityTable& p)
 {
-    // The flags are sticky: a fault at any step of any pass is still raised when the fit
-    // ends, and a fault leaves NaN or infinity behind, so the outcome is the same as
-    // testing after every operation.
+    // The flags are sticky: testing them once when the fit ends reports a fault of any step
+    // of any pass, as testing after every step would, only later.
     std::feclearexcept(kFaults);
 
     FitTable table;
@@ -85,18 +86,22 @@ FitTable FitPairwiseModel(const ProbabilityTable& p)
     const auto sumsAC = ObservedSums(table.observed, kPhaseAC);
     const auto sumsBC = ObservedSums(table.observed, kPhaseBC);
 
+    // The pass works on locals, which stay in registers; the table gets the last pass.
+    Column estimate = table.estimate;
+    Column afterAC;
+    long passes = 0;
     double change = 0.0;
     do {
-        const Column afterAB = FitPhase(table.estimate, kPhaseAB, sumsAB);
-        table.previous = FitPhase(afterAB, kPhaseAC, sumsAC);
-        table.estimate = FitPhase(table.previous, kPhaseBC, sumsBC);
+        afterAC = FitPhase<kPhaseAC>(FitPhase<kPhaseAB>(estimate, sumsAB), sumsAC);
+        estimate = FitPhase<kPhaseBC>(afterAC, sumsBC);
         // Only what the B-C phase changed counts.
         change = 0.0;
-        for (int row = 0; row < 8; ++row) {
-            change += std::fabs(table.estimate[row] - table.previous[row]);
-        }
-        ++table.passes;
-    } while (change > kTolerance && table.passes < kMaxPasses);
+        for (int row = 0; row < 8; ++row) change += std::fabs(estimate[row] - afterAC[row]);
+        ++passes;
+    } while (change > kTolerance && passes < kMaxPasses);
+    table.estimate = estimate;
+    table.previous = afterAC;
+    table.passes = passes;
 
     ThrowIfFaulted("the fit");
     if (change > kTolerance) {
