@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
 #include <algorithm>
 #include <limits>
 #include <map>
@@ -42,7 +43,10 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* window)
             QPixmap pixmap(QStringLiteral(":/window/helix.png"));
             pixmap.setDevicePixelRatio(window->devicePixelRatioF());
             picture->setPixmap(pixmap);
-            picture->setFixedSize(pixmap.deviceIndependentSize().toSize());
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // Rounded up, so that no scale factor cuts off the last row or column.
+            const QSizeF size = pixmap.deviceIndependentSize();
+            picture->setFixedSize(qCeil(size.width()), qCeil(size.height()));
             return picture;
         }
         case ControlKind::Label: {
