@@ -15,7 +15,7 @@ constexpr const char* kExplanation =
     "by the model R in millibits of information.";
 
 // clang-format off
-constexpr std::array<ControlSpec, 27> kControls = {{
+constexpr std::array<ControlRow, 27> kControls = {{
     // name        kind     text                        left   top  width height tab font
     {"Image1",    Picture, "",                          240,  240, 1344, 1860, -1, None},
     {"Label8(0)", Label,   "000",                      4200,  360,  732,  372, 20, A},
@@ -49,4 +49,4 @@ constexpr std::array<ControlSpec, 27> kControls = {{
 
 }  // namespace
 
-std::span<const ControlSpec> Controls() { return kControls; }
+std::span<const ControlRow> Controls() { return kControls; }

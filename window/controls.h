@@ -9,7 +9,7 @@ enum class ControlFont { None, A, B, Window };
 
 // One control of the window: its name (with the member index for array members), what it is,
 // its caption or text, its rectangle in twips and its place in the tab order.
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* text;
@@ -19,7 +19,7 @@ struct ControlSpec {
 };
 
 // Every control of the window, in the order it is created.
-std::span<const ControlSpec> Controls();
+std::span<const ControlRow> Controls();
 
 inline constexpr const char* kCaption = "The Triple Helix of university-industry relations ";
 inline constexpr int kClientWidthTwips = 11256;

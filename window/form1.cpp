@@ -1,6 +1,5 @@
 #include "window/form1.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
@@ -9,9 +8,10 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QtMath>
-#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <map>
+#include <utility>
 
 #include "measures/measures.h"
 #include "window/controls.h"
@@ -33,10 +33,10 @@ QFont ControlsFont(double pointSize)
     return font;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* window)
+QWidget* CreateControl(const ControlRow& row, QWidget* window)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
         case ControlKind::Picture: {
             // 112 x 155 device pixels whatever the scale factor: the picture is never stretched.
             auto* picture = new QLabel(window);
@@ -91,16 +91,16 @@ Form1::Form1(ErrorReport report, QWidget* parent) : QWidget(parent), report_(std
     const QFont fontA = ControlsFont(10.02);
     const QFont fontB = ControlsFont(12.52);
     std::map<int, QWidget*> focusOrder;  // by tab index
-    for (const ControlSpec& spec : Controls()) {
-        QWidget* control = CreateControl(spec, this);
-        control->setObjectName(QString::fromUtf8(spec.name));
-        if (spec.font == ControlFont::A) control->setFont(fontA);
-        if (spec.font == ControlFont::B) control->setFont(fontB);
-        control->move(px(spec.left), px(spec.top));
-        if (spec.kind != ControlKind::Picture) {
-            control->setFixedSize(px(spec.width), px(spec.height));
+    for (const ControlRow& row : Controls()) {
+        QWidget* control = CreateControl(row, this);
+        control->setObjectName(QString::fromUtf8(row.name));
+        if (row.font == ControlFont::A) control->setFont(fontA);
+        if (row.font == ControlFont::B) control->setFont(fontB);
+        control->move(px(row.left), px(row.top));
+        if (row.kind != ControlKind::Picture) {
+            control->setFixedSize(px(row.width), px(row.height));
         }
-        if (control->focusPolicy() != Qt::NoFocus) focusOrder[spec.tabIndex] = control;
+        if (control->focusPolicy() != Qt::NoFocus) focusOrder[row.tabIndex] = control;
     }
     for (auto it = focusOrder.begin(); std::next(it) != focusOrder.end(); ++it) {
         setTabOrder(it->second, std::next(it)->second);
