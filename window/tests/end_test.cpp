@@ -28,7 +28,10 @@ private slots:
             }
         });
         // A program that does not end would leave the loop running; this ends it as a failure.
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(5000);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(!shown.form->isVisible());
         QVERIFY(shown.reports.isEmpty());
