@@ -8,6 +8,14 @@
 
 namespace {
 
+#ifdef __SANITIZE_ADDRESS__
+// AddressSanitizer keeps freed memory in quarantine, so resident memory grows by design; its
+// leak check at exit stands in.
+constexpr bool kResidentMemoryMeansGrowth = false;
+#else
+constexpr bool kResidentMemoryMeansGrowth = true;
+#endif
+
 const QStringList kTenToEighty = {"10", "20", "30", "40", "50", "60", "70", "80"};
 
 // Resident memory of this process in kilobytes.
@@ -76,10 +84,11 @@ private slots:
         for (int i = 0; i < 2000; ++i) runBoth();
         const long after = ResidentKilobytes();
         qInfo("resident memory: %ld kB, then %ld kB after 4000 more Runs", before, after);
-        QVERIFY2(after - before < 2048, qPrintable(QStringLiteral("resident memory grew from %1 "
-                                                                  "to %2 kB")
-                                                       .arg(before)
-                                                       .arg(after)));
+        QVERIFY2(!kResidentMemoryMeansGrowth || after - before < 2048,
+                 qPrintable(QStringLiteral("resident memory grew from %1 "
+                                           "to %2 kB")
+                                .arg(before)
+                                .arg(after)));
         QCOMPARE(shown.reports.size(), 2200);
         QCOMPARE(shown.Box("Text11(1)")->text(), QStringLiteral("-0.27"));
 
