@@ -1,5 +1,5 @@
 #include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <string>
 
 #include "measures/entry.h"
@@ -29,7 +29,9 @@ bool ParseNumber(std::string_view text, std::string_view separator, NumberText& 
     skipSpaces();
     if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
         number.negative = text[at] == '-';
-        number.normalised += text[at++];
+        // from_chars takes a minus but no plus.
+        if (number.negative) number.normalised += '-';
+        ++at;
     }
     long integerDigits = 0;
     long leadingZeros = 0;  // zeros before the first nonzero digit
@@ -102,10 +104,7 @@ float ReadCellEntry(std::string_view text, std::string_view decimalSeparator,
     if (!ParseNumber(text, decimalSeparator, number)) {
         throw EntryError(ErrorKind::TypeMismatch, cellCode);
     }
-    // from_chars takes no leading plus.
-    std::string_view digits = number.normalised;
-    if (digits.front() == '+') digits.remove_prefix(1);
-
+    const std::string_view digits = number.normalised;
     float value = 0.0f;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range) {
