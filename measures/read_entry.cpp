@@ -1,5 +1,5 @@
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <string>
 
 #include "measures/entry.h"

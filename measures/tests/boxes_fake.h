@@ -25,11 +25,13 @@ public:
 
     void SetResultBoxText(measures::Measure measure, std::string_view text) override
     {
+        written.push_back(measure);
         results[static_cast<int>(measure)] = std::string(text);
     }
 
-    std::vector<std::string> reads;         // cell codes in the order they were read
-    std::optional<std::string> results[3];  // T, I, R; empty until written
+    std::vector<std::string> reads;          // cell codes in the order they were read
+    std::vector<measures::Measure> written;  // result boxes in the order they were written
+    std::optional<std::string> results[3];   // T, I, R; empty until written
 
 private:
     std::map<std::string, std::string, std::less<>> entries_;
