@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "measures/cells.h"
+#include "measures/fit.h"
 #include "measures/measures.h"
 
 // A deliberately plain version of the fit and of I, one step per line, with the IEEE flags
@@ -29,7 +30,8 @@ struct IOutcome {
     std::optional<measures::ErrorKind> error;  // FloatingPoint
 };
 
-inline constexpr long kPassBound = 10'000'000;
+// The same bound as the fast fit's: at it, both must report NoConvergence.
+inline constexpr long kPassBound = measures::kMaxPasses;
 
 // passBound below kPassBound lets a caller give up early on a table it cannot afford.
 FitOutcome FitPairwiseModel(const measures::ProbabilityTable& p, long passBound = kPassBound);
