@@ -10,6 +10,9 @@
 
 #include "window/form1.h"
 
+// Entries 10 to 80 in cells 000 to 111: T -1.22, I 0.95, R -0.27.
+inline const QStringList kTenToEighty = {"10", "20", "30", "40", "50", "60", "70", "80"};
+
 // A shown, active window whose error reports are recorded instead of shown, so that no
 // modal box ever waits for a click that a test cannot give.
 struct ShownForm {

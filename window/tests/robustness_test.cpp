@@ -16,8 +16,6 @@ constexpr bool kResidentMemoryMeansGrowth = false;
 constexpr bool kResidentMemoryMeansGrowth = true;
 #endif
 
-const QStringList kTenToEighty = {"10", "20", "30", "40", "50", "60", "70", "80"};
-
 // Resident memory of this process in kilobytes.
 long ResidentKilobytes()
 {

@@ -6,8 +6,6 @@
 
 namespace {
 
-const QStringList kTenToEighty = {"10", "20", "30", "40", "50", "60", "70", "80"};
-
 QStringList Results(const ShownForm& shown)
 {
     return {shown.Box("Text9(0)")->text(), shown.Box("Text10(1)")->text(),
